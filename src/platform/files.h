@@ -17,12 +17,21 @@ struct FileAttributes {
 
 std::optional<FileAttributes> fileAttributes(std::string_view path);
 
+// Whether anything, a dangling symbolic link included, has this name.
+bool entryExists(std::string_view path);
+
 // The full path of the running executable; none when it cannot be read.
 std::optional<std::string> executablePath();
 
 // Creates one folder (mode 0777 before the umask); false when that fails,
 // an existing folder included.
 bool createFolder(std::string_view path);
+
+// Creates every missing folder of the path from the root down; each part that
+// exists must be a folder. A path ending with '/' ends at its last folder,
+// otherwise its last part is a folder too. A path starting with '/' starts at
+// the root; an empty path fails.
+bool createFolderChain(std::string_view path);
 
 // Removes a file (not a folder); false when nothing was removed.
 bool deleteFile(std::string_view path);
