@@ -3,7 +3,9 @@
 namespace velmora::platform {
 
 namespace {
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 }  // namespace
 
 CommandLine::CommandLine(std::string_view programPath) : program_(programPath) {
@@ -38,6 +40,8 @@ CommandLine& CommandLine::appendArgument(std::string_view value) {
     return *this;
 }
 
-std::vector<std::string> CommandLine::arguments() const { return arguments_; }
+std::vector<std::string> CommandLine::arguments() const {
+    return arguments_;
+}
 
 }  // namespace velmora::platform

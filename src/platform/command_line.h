@@ -12,7 +12,7 @@ namespace velmora::platform {
 // user or a file are never split or re-parsed, so a name holding quotes,
 // blanks or a leading '-' stays one argument and cannot add options.
 class CommandLine {
-public:
+  public:
     // The line starts with the tool's path, rendered in double quotes.
     explicit CommandLine(std::string_view programPath);
 
@@ -29,7 +29,7 @@ public:
     std::vector<std::string> arguments() const;
     const std::string& program() const { return program_; }
 
-private:
+  private:
     std::string program_;
     std::string text_;
     std::vector<std::string> arguments_;
